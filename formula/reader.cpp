@@ -1,0 +1,64 @@
+#include "reader.h"
+
+namespace velm {
+
+bool IsSeparator(char c) { return c == '\t' || c == ' ' || c == ','; }
+
+void StripLeadingSeparators(std::string& s) {
+  std::size_t i = 0;
+  while (i < s.size() && IsSeparator(s[i])) ++i;
+  s.erase(0, i);
+}
+
+void StripTrailingSeparators(std::string& s) {
+  std::size_t n = s.size();
+  while (n > 0 && IsSeparator(s[n - 1])) --n;
+  s.resize(n);
+}
+
+void StripSeparators(std::string& s) {
+  StripLeadingSeparators(s);
+  StripTrailingSeparators(s);
+}
+
+char FirstSeparator(const std::string& s) {
+  for (char c : s)
+    if (IsSeparator(c)) return c;
+  return s.back();
+}
+
+void SplitWords(std::string line, stringvec& words, std::int32_t& n) {
+  StripSeparators(line);
+  n = 0;
+  while (!line.empty()) {
+    ++n;
+    char c = FirstSeparator(line);
+    std::string word;
+    if (IsSeparator(c)) {
+      std::size_t at = line.find(c);
+      word = line.substr(0, at);
+      line.erase(0, at + 1);
+    } else {
+      word = std::move(line);
+      line.clear();
+    }
+    StripSeparators(line);
+    // A line of more than 25 words: the words beyond the 25th have no slot.
+    if (n <= kSlots) words[n] = std::move(word);
+  }
+}
+
+std::int32_t FindInList(std::string& s, stringvec& list) {
+  StripSeparators(s);
+  for (std::int32_t i = 1; i <= kSlots; ++i) {
+    StripSeparators(list[i]);
+    if (s == list[i]) return i;
+  }
+  return kSlots;
+}
+
+void ReadWords(TextIn& f, stringvec& words, std::int32_t& n) {
+  SplitWords(f.ReadLine(), words, n);
+}
+
+}  // namespace velm

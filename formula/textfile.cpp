@@ -1,0 +1,166 @@
+#include "textfile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+namespace velm {
+
+namespace {
+
+std::string OpenFailureText(int err, const std::string& path) {
+  const char* what;
+  switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+      what = "File not found";
+      break;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      what = "Access denied";
+      break;
+    case EISDIR:
+      what = "Is a folder, not a file";
+      break;
+    case ENOSPC:
+      what = "Disk full";
+      break;
+    default:
+      what = std::strerror(err);
+      break;
+  }
+  return std::string(what) + ": " + path;
+}
+
+bool IsBlankOrLineEnd(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// A decimal number: optional sign, digits with at most one ".", at least one
+// digit, optional exponent with at least one digit. Words such as "inf",
+// "nan" or hexadecimal numbers are not numbers in an analysis file.
+bool ParseDecimal(const std::string& s, double& v) {
+  std::size_t i = 0, n = s.size();
+  if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
+  if (i < n && s[i] == '.') {
+    ++i;
+    while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
+    std::size_t exp = 0;
+    while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++exp;
+    if (exp == 0) return false;
+  }
+  if (i != n) return false;
+  // from_chars does not take a leading "+"; it is locale-independent and
+  // correctly rounded.
+  const char* first = s.data() + (s[0] == '+' ? 1 : 0);
+  auto r = std::from_chars(first, s.data() + n, v, std::chars_format::general);
+  return r.ec == std::errc{} && r.ptr == s.data() + n;
+}
+
+}  // namespace
+
+TextIn::~TextIn() {
+  if (f_) std::fclose(f_);
+}
+
+void TextIn::Open(const std::string& path) {
+  Close();
+  f_ = std::fopen(path.c_str(), "rb");
+  if (!f_) throw InOutError(OpenFailureText(errno, path));
+  name_ = path;
+}
+
+void TextIn::Close() {
+  if (f_) std::fclose(f_);
+  f_ = nullptr;
+}
+
+void TextIn::CheckRead() {
+  if (std::ferror(f_)) throw InOutError("Disk read error: " + name_);
+}
+
+int TextIn::Get() {
+  int c = std::getc(f_);
+  if (c == EOF) CheckRead();
+  return c;
+}
+
+void TextIn::Unget(int c) {
+  if (c != EOF) std::ungetc(c, f_);
+}
+
+bool TextIn::AtEnd() {
+  int c = Get();
+  Unget(c);
+  return c == EOF;
+}
+
+std::string TextIn::ReadLine() {
+  std::string line;
+  for (;;) {
+    int c = Get();
+    if (c == EOF || c == '\n') break;
+    if (c == '\r') {
+      int d = Get();
+      if (d != '\n') Unget(d);
+      break;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+  return line;
+}
+
+void TextIn::SkipLine() { ReadLine(); }
+
+double TextIn::ReadReal() {
+  int c = Get();
+  while (c != EOF && IsBlankOrLineEnd(c)) c = Get();
+  std::string word;
+  while (c != EOF && !IsBlankOrLineEnd(c)) {
+    word.push_back(static_cast<char>(c));
+    c = Get();
+  }
+  Unget(c);
+  double v = 0;
+  if (!ParseDecimal(word, v)) throw InOutError(kInvalidInput);
+  return v;
+}
+
+TextOut::~TextOut() {
+  if (f_) std::fclose(f_);
+}
+
+void TextOut::Create(const std::string& path) {
+  Close();
+  f_ = std::fopen(path.c_str(), "wb");
+  if (!f_) throw InOutError(OpenFailureText(errno, path));
+  name_ = path;
+}
+
+void TextOut::Close() {
+  if (!f_) return;
+  std::FILE* f = f_;
+  f_ = nullptr;
+  bool failed = std::ferror(f) != 0;
+  if (std::fclose(f) != 0) failed = true;
+  if (failed) throw InOutError("Disk write error: " + name_);
+}
+
+void TextOut::Write(std::string_view s) {
+  if (!f_) throw InOutError("File not open for output");
+  if (std::fwrite(s.data(), 1, s.size(), f_) != s.size())
+    throw InOutError("Disk write error: " + name_);
+}
+
+void TextOut::WriteLn(std::string_view s) {
+  Write(s);
+  Write("\n");
+}
+
+}  // namespace velm

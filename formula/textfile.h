@@ -1,0 +1,76 @@
+// Sequential text files of a run: the analysis file read line by line and
+// number by number, and the report, table and phasewise files written as text.
+// Every failure raises InOutError with a text a user can act on.
+#pragma once
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace velm {
+
+class InOutError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The text of a failed read of a number.
+inline constexpr const char* kInvalidInput = "Invalid input";
+
+class TextIn {
+ public:
+  TextIn() = default;
+  TextIn(const TextIn&) = delete;
+  TextIn& operator=(const TextIn&) = delete;
+  ~TextIn();
+
+  void Open(const std::string& path);
+  bool IsOpen() const { return f_ != nullptr; }
+  void Close();
+
+  // The rest of the current line, without its line end (LF, CR LF or CR),
+  // which is skipped. At the end of the file: an empty string, no error.
+  std::string ReadLine();
+
+  // One real number written with "." as the decimal point: blanks, TABs and
+  // line ends before it are skipped; the number runs to the next blank, TAB
+  // or line end, which is left unread. Anything else raises "Invalid input",
+  // and so does a read past the end of the file.
+  double ReadReal();
+
+  // Skips the rest of the current line and its line end.
+  void SkipLine();
+
+  bool AtEnd();
+
+ private:
+  int Get();
+  void Unget(int c);
+  void CheckRead();
+
+  std::FILE* f_ = nullptr;
+  std::string name_;
+};
+
+class TextOut {
+ public:
+  TextOut() = default;
+  TextOut(const TextOut&) = delete;
+  TextOut& operator=(const TextOut&) = delete;
+  ~TextOut();
+
+  // Creates the file, or empties an existing one.
+  void Create(const std::string& path);
+  bool IsOpen() const { return f_ != nullptr; }
+  void Close();
+
+  void Write(std::string_view s);
+  void WriteLn(std::string_view s = {});
+
+ private:
+  std::FILE* f_ = nullptr;
+  std::string name_;
+};
+
+}  // namespace velm

@@ -18,16 +18,16 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             //  6 "g"     GarnetModel
     nullptr,             //  7 "cpx"   CpxModel
     nullptr,             //  8 "opx"   OpxModel
-    nullptr,             //  9 "chl"   ChloriteModel
-    nullptr,             // 10 "ta"    TalcModel
+    ChloriteModel,       //  9 "chl"
+    TalcModel,           // 10 "ta"
     nullptr,             // 11 "scap"  ScapoliteModel
     OlivineModel,        // 12 "ol"
     nullptr,             // 13 "ctd"   ChloritoidModel
     nullptr,             // 14 "cd"    CordieriteModel
     nullptr,             // 15 "st"    StauroliteModel
-    nullptr,             // 16 "sp"    SpinelModel
+    SpinelModel,         // 16 "sp"
     nullptr,             // 17 "carb"  CarbonateModel
-    nullptr,             // 18 "ilhem" IlmeniteHematiteModel
+    IlmeniteHematiteModel,  // 18 "ilhem"
     nullptr,             // 19 "spr"   SapphirineModel
     nullptr,             // 20 "osm"   OsumiliteModel
     StilpnomelaneModel,  // 21 "stp"

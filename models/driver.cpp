@@ -105,7 +105,8 @@ void Run(RunState& S) {
     // estimate never reaches the next.
     for (int i = 1; i <= kOxides; ++i)
       if (!named[i]) S.Wt[i] = 0;
-    for (int i = 1; i <= kOxides; ++i) S.Wt[S.ColOx[i]] = v[i] < 0 ? 0.0 : v[i];
+    // Negative values (and a negative zero) are taken as 0.
+    for (int i = 1; i <= kOxides; ++i) S.Wt[S.ColOx[i]] = v[i] <= 0 ? 0.0 : v[i];
     NormaliseAnalysis(S, S.Wt, kOxides);
 
     if (ModelFor(S.MinCode))

@@ -81,6 +81,13 @@ TEST(RunFile, UnknownCodeIsReportedAndSkipped) {
   EXPECT_EQ(Lines(out.table)[5], "    Sample\t        b");
 }
 
+TEST(RunFile, NegativeValuesAndNegativeZeroAreTakenAsZero) {
+  auto out = RunText(std::string(kHeader) + "ol a\n40.8 -0 0 0 0 9.5 0.14 49.2 -0.05 0 0\n*\n");
+  EXPECT_NE(out.report.find(" TiO2    0.00   0.000"), std::string::npos);
+  EXPECT_NE(out.report.find("  CaO    0.00   0.000"), std::string::npos);
+  EXPECT_EQ(out.report.find("-0.00"), std::string::npos);
+}
+
 TEST(RunFile, ZeroAnalysisGivesNan) {
   auto out = RunText(std::string(kHeader) + "ol zero\n0 0 0 0 0 0 0 0 0 0 0\n*\n");
   // NaN cations are not differentiated: their deviation stays 0.

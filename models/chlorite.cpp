@@ -45,13 +45,14 @@ void ChloriteModel(RunState& S, doublevec& Wt, doublevec& LnA, doublevec& Cat,
   // The rest of M1 and M4 goes to Fe2 and Mg in their ratio; with neither
   // present both shares are 0.
   const PairShare fe = ShareOf(c[iFe2], c[iMg]);
+  const ext mg = fe.rest == 0 ? 0.0L : 1.0L - fe.x;  // Mg share, unrounded
   auto rest = [&](double xAl) {
     return 1.0L - xAl - ext(c[iTi]) / 2 - ext(c[iFe3]) / 2 - ext(c[iCr]) / 2;
   };
   const double xFeM1 = double(rest(xAlM1) * fe.x);
-  const double xMgM1 = double(rest(xAlM1) * fe.rest);
+  const double xMgM1 = double(rest(xAlM1) * mg);
   const double xFeM4 = double(rest(xAlM4) * fe.x);
-  const double xMgM4 = double(rest(xAlM4) * fe.rest);
+  const double xMgM4 = double(rest(xAlM4) * mg);
   // The four M2-M3 positions take the Fe2 and Mg that M1 and M4 left.
   const double xFeM23 = double((ext(c[iFe2]) - xFeM1 - xFeM4) * 0.25L);
   const double xMgM23 = double((ext(c[iMg]) - xMgM1 - xMgM4) * 0.25L);

@@ -15,7 +15,7 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             //  3 "amph"  AmphiboleModel
     nullptr,             //  4 "fsp"   FeldsparModel
     nullptr,             //  5 "ep"    EpidoteModel
-    nullptr,             //  6 "g"     GarnetModel
+    GarnetModel,         //  6 "g"
     nullptr,             //  7 "cpx"   CpxModel
     nullptr,             //  8 "opx"   OpxModel
     nullptr,             //  9 "chl"   ChloriteModel

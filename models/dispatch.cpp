@@ -16,8 +16,8 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             //  4 "fsp"   FeldsparModel
     nullptr,             //  5 "ep"    EpidoteModel
     GarnetModel,         //  6 "g"
-    nullptr,             //  7 "cpx"   CpxModel
-    nullptr,             //  8 "opx"   OpxModel
+    CpxModel,            //  7 "cpx"
+    OpxModel,            //  8 "opx"
     nullptr,             //  9 "chl"   ChloriteModel
     nullptr,             // 10 "ta"    TalcModel
     nullptr,             // 11 "scap"  ScapoliteModel

@@ -22,7 +22,7 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             // 10 "ta"    TalcModel
     nullptr,             // 11 "scap"  ScapoliteModel
     OlivineModel,        // 12 "ol"
-    nullptr,             // 13 "ctd"   ChloritoidModel
+    ChloritoidModel,     // 13 "ctd"
     nullptr,             // 14 "cd"    CordieriteModel
     nullptr,             // 15 "st"    StauroliteModel
     nullptr,             // 16 "sp"    SpinelModel

@@ -24,7 +24,7 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     OlivineModel,        // 12 "ol"
     ChloritoidModel,     // 13 "ctd"
     nullptr,             // 14 "cd"    CordieriteModel
-    nullptr,             // 15 "st"    StauroliteModel
+    StauroliteModel,     // 15 "st"
     nullptr,             // 16 "sp"    SpinelModel
     nullptr,             // 17 "carb"  CarbonateModel
     nullptr,             // 18 "ilhem" IlmeniteHematiteModel

@@ -23,7 +23,7 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             // 11 "scap"  ScapoliteModel
     OlivineModel,        // 12 "ol"
     ChloritoidModel,     // 13 "ctd"
-    nullptr,             // 14 "cd"    CordieriteModel
+    CordieriteModel,     // 14 "cd"
     StauroliteModel,     // 15 "st"
     nullptr,             // 16 "sp"    SpinelModel
     nullptr,             // 17 "carb"  CarbonateModel

@@ -18,8 +18,6 @@ TEST_F(Scapolite, MeioniteAndMizzonite) {
   EXPECT_EQ(S.ModelText, "ideal-Al/Si ordered model");
   EXPECT_EQ(S.FerricText, "Ferric from:  all ferrous");
   EXPECT_EQ(S.NOx, 0.0);
-  EXPECT_EQ(S.NEm, 2);
-  EXPECT_EQ(S.SiteMult, 4);
   EXPECT_TRUE(S.UsesCO2);
   EXPECT_FALSE(S.UsesH2O);
   EXPECT_EQ(S.EmName[1], "me ");
@@ -70,7 +68,6 @@ TEST_F(Carbonate, PureCalcite) {
   EXPECT_TRUE(S.UsesCO2);
   EXPECT_EQ(S.NEm, 4);
   EXPECT_EQ(S.SiteMult, 1);
-  EXPECT_EQ(S.EmName[4], "rhc");
   EXPECT_NEAR(S.LnA[1], 0.0, 1e-15);
   EXPECT_EQ(S.LnA[2], -30.0);
   EXPECT_EQ(S.LnA[3], -30.0);
@@ -106,8 +103,6 @@ TEST_F(Carbonate, Dolomite) {
   EXPECT_EQ(S.ModelText, "dolomite structure, 2 site mixing");
   EXPECT_EQ(S.NEm, 2);
   EXPECT_EQ(S.SiteMult, 2);
-  EXPECT_EQ(S.EmName[1], "dol");
-  EXPECT_EQ(S.EmName[2], "ank");
   EXPECT_NEAR(Activity(1), 0.7, 1e-14);
   EXPECT_NEAR(Activity(2), 0.3, 1e-14);
   // 4000 xFe^2 = 360 J; 4000 (1 - xFe)^2 = 1960 J.

@@ -18,12 +18,7 @@ TEST_F(Chloritoid, PureFeChloritoid) {
   EXPECT_EQ(S.ModelText, "2 site mixing:  (1-site Fe-Mg-Mn, 1/2-site Al-Fe3+)");
   EXPECT_EQ(S.FerricText, "Ferric from:  Cation Sum = 4 for 6 oxygens. Max Ratio = 0.2");
   EXPECT_EQ(S.WarnText, kParamLine);
-  EXPECT_EQ(S.NOx, 6.0);
-  EXPECT_EQ(S.NEm, 3);
-  EXPECT_EQ(S.SiteMult, 1);
   EXPECT_TRUE(S.UsesH2O);
-  EXPECT_FALSE(S.UsesCO2);
-  EXPECT_EQ(S.EmName[3], "mnctd");
   EXPECT_EQ(S.EmName[4], "ctdo");
   EXPECT_EQ(S.XFe3, 0.0);
   // x = 1, xFe = 1, xAl = 1: a(fctd) = 1; mctd and mnctd absent.

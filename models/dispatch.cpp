@@ -31,8 +31,8 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             // 19 "spr"   SapphirineModel
     nullptr,             // 20 "osm"   OsumiliteModel
     StilpnomelaneModel,  // 21 "stp"
-    nullptr,             // 22 "pmp"   PumpellyiteModel
-    nullptr,             // 23 "pre"   PrehniteModel
+    PumpellyiteModel,    // 22 "pmp"
+    PrehniteModel,       // 23 "pre"
 };
 
 }  // namespace

@@ -28,8 +28,8 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             // 16 "sp"    SpinelModel
     nullptr,             // 17 "carb"  CarbonateModel
     nullptr,             // 18 "ilhem" IlmeniteHematiteModel
-    nullptr,             // 19 "spr"   SapphirineModel
-    nullptr,             // 20 "osm"   OsumiliteModel
+    SapphirineModel,     // 19 "spr"
+    OsumiliteModel,      // 20 "osm"
     StilpnomelaneModel,  // 21 "stp"
     PumpellyiteModel,    // 22 "pmp"
     PrehniteModel,       // 23 "pre"

@@ -28,11 +28,11 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             // 16 "sp"    SpinelModel
     CarbonateModel,      // 17 "carb"
     nullptr,             // 18 "ilhem" IlmeniteHematiteModel
-    nullptr,             // 19 "spr"   SapphirineModel
-    nullptr,             // 20 "osm"   OsumiliteModel
+    SapphirineModel,     // 19 "spr"
+    OsumiliteModel,      // 20 "osm"
     StilpnomelaneModel,  // 21 "stp"
-    nullptr,             // 22 "pmp"   PumpellyiteModel
-    nullptr,             // 23 "pre"   PrehniteModel
+    PumpellyiteModel,    // 22 "pmp"
+    PrehniteModel,       // 23 "pre"
 };
 
 }  // namespace

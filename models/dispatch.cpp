@@ -13,7 +13,7 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             //  1 "mu"    MuscoviteModel
     nullptr,             //  2 "bi"    BiotiteModel
     nullptr,             //  3 "amph"  AmphiboleModel
-    nullptr,             //  4 "fsp"   FeldsparModel
+    FeldsparModel,       //  4 "fsp"
     nullptr,             //  5 "ep"    EpidoteModel
     nullptr,             //  6 "g"     GarnetModel
     nullptr,             //  7 "cpx"   CpxModel

@@ -12,7 +12,7 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,
     nullptr,             //  1 "mu"    MuscoviteModel
     nullptr,             //  2 "bi"    BiotiteModel
-    nullptr,             //  3 "amph"  AmphiboleModel
+    AmphiboleModel,      //  3 "amph"
     FeldsparModel,       //  4 "fsp"
     nullptr,             //  5 "ep"    EpidoteModel
     nullptr,             //  6 "g"     GarnetModel

@@ -99,19 +99,6 @@ TEST_F(Amphibole, CummingtoniteIsFeMg) {
   for (int k = 3; k <= 10; ++k) EXPECT_EQ(S.LnA[k], -20.0) << k;
 }
 
-TEST_F(Amphibole, FeMgMixing) {
-  // Si 8, Mg 3.5, Fe2 3.5 (FeO only; f = 1 as for tremolite, no ferric):
-  // x = 0.5, xMgM2 = xFeM2 = 0.5, M4FM = 2:
-  // a = 1 * 0.25 * 0.125 * (2 * 0.5/2)^2 * 1 = 0.0078125.
-  Run(kAmph, FromCations({{iSi, 8}, {iMg, 3.5}, {iFe2, 3.5}}));
-  ASSERT_EQ(S.Cat[iSi], 8.0);
-  EXPECT_EQ(S.Cat[iFe3], 0.0);
-  EXPECT_NEAR(Activity(1), 0.0078125, 1e-15);
-  EXPECT_NEAR(Activity(2), 0.0078125, 1e-15);
-  ExpectGamma(1, 33500 * 0.25);
-  ExpectGamma(2, 33500 * 0.25);
-}
-
 TEST_F(Amphibole, TooMuchSiliconIsHeldAndWarned) {
   // Si 8.2, Mg 6.6 (16.4 + 6.6 oxygens), CatSum 14.8: xSiT1 = 1.05 -> 0.999.
   // xNaM4 = 0.1, Fe-Mg; xMgM2 = 1.8/2 = 0.9, M4FM = 1.8, xvA = 1.2:

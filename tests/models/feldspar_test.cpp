@@ -149,16 +149,6 @@ TEST_F(Feldspar, CalciumOfOneTenthKeepsItsAnorthiteActivity) {
   EXPECT_NEAR(S.LnA[an], std::log(0.1), 1e-14);
 }
 
-TEST_F(Feldspar, IronStaysAsGivenAndNoEstimateIsMade) {
-  doublevec wt = FromCations({{iNa, 1}, {iAl, 1}, {iSi, 3}});
-  wt[iFeO] = 0.5;
-  Run(kFsp, wt);
-  EXPECT_EQ(S.Wt[iFeO], 0.5);
-  EXPECT_EQ(S.Wt[iFe2O3], 0.0);
-  EXPECT_EQ(S.XFe3, 0.0);
-  EXPECT_GT(S.Cat[iFe2], 0.0);
-}
-
 TEST_F(Feldspar, NoLargeCationsGivesNaNAsAlkaliFeldspar) {
   // s = 0: every A-site fraction is 0/0; Tc is NaN, so the second branch
   // runs with the alkali text, and nothing of the analysis is a number.

@@ -12,8 +12,8 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,
     nullptr,             //  1 "mu"    MuscoviteModel
     nullptr,             //  2 "bi"    BiotiteModel
-    nullptr,             //  3 "amph"  AmphiboleModel
-    nullptr,             //  4 "fsp"   FeldsparModel
+    AmphiboleModel,      //  3 "amph"
+    FeldsparModel,       //  4 "fsp"
     nullptr,             //  5 "ep"    EpidoteModel
     GarnetModel,         //  6 "g"
     CpxModel,            //  7 "cpx"

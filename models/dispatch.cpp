@@ -10,11 +10,11 @@ namespace {
 // part of the program dispatches to nothing.
 constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,
-    nullptr,             //  1 "mu"    MuscoviteModel
-    nullptr,             //  2 "bi"    BiotiteModel
+    MuscoviteModel,      //  1 "mu"
+    BiotiteModel,        //  2 "bi"
     nullptr,             //  3 "amph"  AmphiboleModel
     nullptr,             //  4 "fsp"   FeldsparModel
-    nullptr,             //  5 "ep"    EpidoteModel
+    EpidoteModel,        //  5 "ep"
     nullptr,             //  6 "g"     GarnetModel
     nullptr,             //  7 "cpx"   CpxModel
     nullptr,             //  8 "opx"   OpxModel

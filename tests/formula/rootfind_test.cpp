@@ -32,14 +32,6 @@ EpOrderArgs Constant(double value) {
 
 constexpr const char* kBracketPause = "pause in RTBIS\nRoot must be bracketed for bisection.\n";
 
-TEST(EpOrderFunc, EpidoteAtHalfFerric) {
-  // f = 0.5, Q = 0.25: q1 = q2 = 0.25, q4 = 0.5. The interactions give
-  // (2*1000 - 3000)*0.25 twice and (-1000 - 1000)*0.5: -1500 J in all.
-  // RT ln(0.75*0.75 / (0.25*0.25)) = 6842.6689 * ln 9 = 15034.880 J;
-  // 15034.880 - 25000 - 1500 = -11465.1197 J.
-  EXPECT_NEAR(EpOrderFunc(Epidote(0.5), 0.25), -11465.1197183458, 1e-8);
-}
-
 TEST(EpOrderFunc, EveryParameterInItsPlace) {
   // m1 2, m2 0.5, T 500 K, dH -1000, a5..a7 100, 200, 300, W 400, 500, 600,
   // q3 0.1, f 0.3 at x = 0.05:

@@ -15,18 +15,18 @@ constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,             //  3 "amph"  AmphiboleModel
     nullptr,             //  4 "fsp"   FeldsparModel
     EpidoteModel,        //  5 "ep"
-    nullptr,             //  6 "g"     GarnetModel
-    nullptr,             //  7 "cpx"   CpxModel
-    nullptr,             //  8 "opx"   OpxModel
+    GarnetModel,         //  6 "g"
+    CpxModel,            //  7 "cpx"
+    OpxModel,            //  8 "opx"
     nullptr,             //  9 "chl"   ChloriteModel
     nullptr,             // 10 "ta"    TalcModel
-    nullptr,             // 11 "scap"  ScapoliteModel
+    ScapoliteModel,      // 11 "scap"
     OlivineModel,        // 12 "ol"
-    nullptr,             // 13 "ctd"   ChloritoidModel
-    nullptr,             // 14 "cd"    CordieriteModel
-    nullptr,             // 15 "st"    StauroliteModel
+    ChloritoidModel,     // 13 "ctd"
+    CordieriteModel,     // 14 "cd"
+    StauroliteModel,     // 15 "st"
     nullptr,             // 16 "sp"    SpinelModel
-    nullptr,             // 17 "carb"  CarbonateModel
+    CarbonateModel,      // 17 "carb"
     nullptr,             // 18 "ilhem" IlmeniteHematiteModel
     nullptr,             // 19 "spr"   SapphirineModel
     nullptr,             // 20 "osm"   OsumiliteModel

@@ -28,8 +28,6 @@ TEST_F(Epidote, PureClinozoisite) {
   EXPECT_EQ(S.WarnText,
             "SF Model parameters: Wcf = 15.4, Wce = 0.0, Wef = 3.0 kJ.  delta H = -26.1 kJ");
   EXPECT_EQ(S.NOx, 12.5);
-  EXPECT_EQ(S.NEm, 2);
-  EXPECT_EQ(S.SiteMult, 2);
   EXPECT_TRUE(S.UsesH2O);
   EXPECT_EQ(S.EmName[cz], "cz");
   EXPECT_EQ(S.EmName[ep], "ep");

@@ -27,9 +27,6 @@ TEST_F(Muscovite, EndMemberMuscovite) {
   EXPECT_EQ(S.ModelText, "Model of Drenk et al 2010, modified in Vardell et al 2014");
   EXPECT_EQ(S.FerricText,
             "Ferric from:  Tet + Oct cation sum = 6.05 for 11 oxygens. Max Ratio = 0.7");
-  EXPECT_EQ(S.NOx, 11.0);
-  EXPECT_EQ(S.NEm, 5);
-  EXPECT_EQ(S.SiteMult, 2);
   EXPECT_TRUE(S.UsesH2O);
   const char* names[] = {"", "mu", "cel", "fcel", "pa", "ma"};
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(S.EmName[k], names[k]);
@@ -160,9 +157,6 @@ TEST_F(Biotite, PurePhlogopite) {
   EXPECT_EQ(S.FerricText,
             "Ferric from:  Tet + Oct cation sum = 6.9 for 11 oxygens. Max Ratio = 0.15");
   EXPECT_TRUE(S.UsesH2O);
-  EXPECT_EQ(S.NOx, 11.0);
-  EXPECT_EQ(S.NEm, 3);
-  EXPECT_EQ(S.SiteMult, 3);
   const char* names[] = {"", "phl", "ann", "east", "tbi", "fbi"};
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(S.EmName[k], names[k]);
 

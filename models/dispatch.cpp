@@ -6,15 +6,14 @@ namespace velm {
 
 namespace {
 
-// Position 1..23 of MinCodeList; slot 0 is unused. A model that is not yet
-// part of the program dispatches to nothing.
+// Position 1..23 of MinCodeList; slot 0 is unused.
 constexpr ModelEntry kModels[kMinerals + 1] = {
     nullptr,
-    nullptr,             //  1 "mu"    MuscoviteModel
-    nullptr,             //  2 "bi"    BiotiteModel
+    MuscoviteModel,      //  1 "mu"
+    BiotiteModel,        //  2 "bi"
     AmphiboleModel,      //  3 "amph"
     FeldsparModel,       //  4 "fsp"
-    nullptr,             //  5 "ep"    EpidoteModel
+    EpidoteModel,        //  5 "ep"
     GarnetModel,         //  6 "g"
     CpxModel,            //  7 "cpx"
     OpxModel,            //  8 "opx"

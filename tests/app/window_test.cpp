@@ -263,10 +263,5 @@ TEST_F(Window, TheReportGrowsWithTheWindow) {
   EXPECT_EQ(Find<QPushButton>("SaveAs")->geometry(), QRect(512, 13, 75, 20));
 }
 
-TEST_F(Window, CloseClosesTheWindow) {
-  Click("Exit");
-  EXPECT_FALSE(form->isVisible());
-}
-
 }  // namespace
 }  // namespace velm

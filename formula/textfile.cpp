@@ -35,9 +35,8 @@ std::string OpenFailureText(int err, const std::string& path) {
 
 bool IsBlankOrLineEnd(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
-// A decimal number: optional sign, digits with at most one ".", at least one
-// digit, optional exponent with at least one digit. Words such as "inf",
-// "nan" or hexadecimal numbers are not numbers in an analysis file.
+}  // namespace
+
 bool ParseDecimal(const std::string& s, double& v) {
   std::size_t i = 0, n = s.size();
   if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
@@ -62,8 +61,6 @@ bool ParseDecimal(const std::string& s, double& v) {
   auto r = std::from_chars(first, s.data() + n, v, std::chars_format::general);
   return r.ec == std::errc{} && r.ptr == s.data() + n;
 }
-
-}  // namespace
 
 TextIn::~TextIn() {
   if (f_) std::fclose(f_);

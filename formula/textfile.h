@@ -18,6 +18,12 @@ class InOutError : public std::runtime_error {
 // The text of a failed read of a number.
 inline constexpr const char* kInvalidInput = "Invalid input";
 
+// A number as analyses and the window's boxes are written: an optional sign,
+// digits with at most one "." as the decimal point, an optional exponent, and
+// nothing else ("inf", "nan", hexadecimal and decimal commas are not numbers).
+// The reading does not depend on the locale.
+bool ParseDecimal(const std::string& s, double& v);
+
 class TextIn {
  public:
   TextIn() = default;

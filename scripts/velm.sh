@@ -21,10 +21,7 @@ cmake --build build -j "$(nproc)"
 
 case "${1:-run}" in
   run)
-    if [ -x build/app/velm ]; then
-      exec build/app/velm
-    fi
-    echo "built; the window is not part of this build yet"
+    exec build/app/velm
     ;;
   test)
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"

@@ -19,7 +19,12 @@ std::string FmtReal(long double x, int w, int d) {
   if (d < 0) d = 0;
   // The largest long double has 4933 integer digits.
   char buf[5000 + 64];
-  auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, d);
+  // A value that is a double is converted as one (the exact same digits,
+  // without the slower conversion of the wider type).
+  const double asDouble = static_cast<double>(x);
+  auto r = static_cast<long double>(asDouble) == x
+               ? std::to_chars(buf, buf + sizeof buf, asDouble, std::chars_format::fixed, d)
+               : std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, d);
   if (r.ec != std::errc{}) return Pad("Nan", w);
   return Pad(std::string_view(buf, r.ptr - buf), w);
 }

@@ -212,6 +212,10 @@ template <class Work>
 void TForm1::Guarded(Work&& work) {
   try {
     work();
+  } catch (const InOutError& e) {
+    QString text = QString::fromUtf8(e.what());
+    if (!e.detail().empty()) text += "\n" + QString::fromUtf8(e.detail());
+    Dialogs_->ShowError(this, text);
   } catch (const std::exception& e) {
     Dialogs_->ShowError(this, QString::fromUtf8(e.what()));
   } catch (...) {

@@ -33,6 +33,18 @@ std::string OpenFailureText(int err, const std::string& path) {
   return std::string(what) + ": " + path;
 }
 
+// A word as it can be shown to a user: control and non-ASCII bytes as "?",
+// cut after 40 characters.
+std::string Printable(const std::string& word) {
+  std::string out;
+  for (char ch : word) {
+    if (out.size() == 40) return out + "...";
+    const auto u = static_cast<unsigned char>(ch);
+    out.push_back(u >= 32 && u < 127 ? ch : '?');
+  }
+  return out;
+}
+
 bool IsBlankOrLineEnd(int c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 }  // namespace
@@ -71,6 +83,7 @@ void TextIn::Open(const std::string& path) {
   f_ = std::fopen(path.c_str(), "rb");
   if (!f_) throw InOutError(OpenFailureText(errno, path));
   name_ = path;
+  line_ = 1;
 }
 
 void TextIn::Close() {
@@ -102,10 +115,15 @@ std::string TextIn::ReadLine() {
   std::string line;
   for (;;) {
     int c = Get();
-    if (c == EOF || c == '\n') break;
+    if (c == EOF) break;
+    if (c == '\n') {
+      ++line_;
+      break;
+    }
     if (c == '\r') {
       int d = Get();
       if (d != '\n') Unget(d);
+      ++line_;
       break;
     }
     line.push_back(static_cast<char>(c));
@@ -117,7 +135,15 @@ void TextIn::SkipLine() { ReadLine(); }
 
 double TextIn::ReadReal() {
   int c = Get();
-  while (c != EOF && IsBlankOrLineEnd(c)) c = Get();
+  while (c != EOF && IsBlankOrLineEnd(c)) {
+    if (c == '\n') ++line_;
+    if (c == '\r') {
+      int d = Get();
+      if (d != '\n') Unget(d);
+      ++line_;
+    }
+    c = Get();
+  }
   std::string word;
   while (c != EOF && !IsBlankOrLineEnd(c)) {
     word.push_back(static_cast<char>(c));
@@ -125,7 +151,12 @@ double TextIn::ReadReal() {
   }
   Unget(c);
   double v = 0;
-  if (!ParseDecimal(word, v)) throw InOutError(kInvalidInput);
+  if (!ParseDecimal(word, v)) {
+    const std::string where = "line " + std::to_string(line_) + ": ";
+    if (word.empty())
+      throw InOutError(kInvalidInput, where + "the file ends where a number is due (is the end line \"*\" missing?)");
+    throw InOutError(kInvalidInput, where + "\"" + Printable(word) + "\" is not a number");
+  }
   return v;
 }
 

@@ -7,12 +7,20 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velm {
 
 class InOutError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  // what: the error's text ("Invalid input", "File not found: ..."); detail:
+  // where in the file and what was found there, when that is known.
+  explicit InOutError(const std::string& what, std::string detail = {})
+      : std::runtime_error(what), detail_(std::move(detail)) {}
+  const std::string& detail() const { return detail_; }
+
+ private:
+  std::string detail_;
 };
 
 // The text of a failed read of a number.
@@ -50,6 +58,9 @@ class TextIn {
 
   bool AtEnd();
 
+  // Number of the line the next character belongs to, from 1.
+  long LineNumber() const { return line_; }
+
  private:
   int Get();
   void Unget(int c);
@@ -57,6 +68,7 @@ class TextIn {
 
   std::FILE* f_ = nullptr;
   std::string name_;
+  long line_ = 1;
 };
 
 class TextOut {

@@ -230,7 +230,8 @@ TEST_F(Window, AFailedRunIsReportedAndTheWindowStaysUsable) {
   Click("Run");
   EXPECT_EQ(OpenFiles(), before);
   ASSERT_EQ(dialogs->errors.size(), 2);
-  EXPECT_EQ(dialogs->errors[1], "Invalid input");
+  // The alert says where: the third line of the file holds "49,2".
+  EXPECT_EQ(dialogs->errors[1], "Invalid input\nline 3: \"49,2\" is not a number");
   EXPECT_EQ(Memo()->toPlainText(), "earlier");
   EXPECT_EQ(form->windowTitle(), "Velm 62");
 

@@ -139,6 +139,31 @@ TEST(TextIn, RealsAcrossLinesAndInvalidInput) {
   EXPECT_THROW(f.ReadReal(), InOutError);  // past the end of the file
 }
 
+TEST(TextIn, InvalidInputSaysWhereAndWhat) {
+  test::TempDir dir;
+  test::WriteFile(dir / "in.txt", "head\r\n1 2\r3\n\n  4 x\x01y\n5");
+  TextIn f;
+  f.Open(dir / "in.txt");
+  f.ReadLine();
+  for (int i = 0; i < 4; ++i) f.ReadReal();
+  try {
+    f.ReadReal();
+    FAIL();
+  } catch (const InOutError& e) {
+    EXPECT_STREQ(e.what(), "Invalid input");
+    EXPECT_EQ(e.detail(), "line 5: \"x?y\" is not a number");
+  }
+  f.SkipLine();
+  EXPECT_EQ(f.ReadReal(), 5.0);
+  try {
+    f.ReadReal();
+    FAIL();
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.detail(),
+              "line 6: the file ends where a number is due (is the end line \"*\" missing?)");
+  }
+}
+
 TEST(TextIn, MissingFileIsReportedByName) {
   TextIn f;
   try {

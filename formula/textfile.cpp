@@ -182,6 +182,7 @@ void TextOut::Close() {
 
 void TextOut::Write(std::string_view s) {
   if (!f_) throw InOutError("File not open for output");
+  if (s.empty()) return;
   if (std::fwrite(s.data(), 1, s.size(), f_) != s.size())
     throw InOutError("Disk write error: " + name_);
 }

@@ -25,11 +25,11 @@ void FeldsparModel(RunState& S, doublevec& Wt, doublevec& LnA, doublevec& Cat,
   CationsPerOxygens(S, Wt, Cat, S.NOx, kOxides);
   doublevec c = Cat;
 
-  // A site: Na, Ca and K in the ratio of their amounts.
-  const double s = double(ext(c[iNa]) + c[iCa] + c[iK]);
-  const double xCa = double(ext(c[iCa]) / s);
-  const double xNa = double(ext(c[iNa]) / s);
-  const double xK = double(ext(c[iK]) / s);
+  // A site: Na, Ca and K in the ratio of their amounts (the sum unrounded).
+  const ext s = ext(c[iNa]) + c[iCa] + c[iK];
+  const double xCa = double(c[iCa] / s);
+  const double xNa = double(c[iNa] / s);
+  const double xK = double(c[iK] / s);
   Asf m;
   m.p[ab] = xNa;
   m.p[an] = xCa;

@@ -149,6 +149,22 @@ TEST_F(Feldspar, CalciumOfOneTenthKeepsItsAnorthiteActivity) {
   EXPECT_NEAR(S.LnA[an], std::log(0.1), 1e-14);
 }
 
+TEST_F(Feldspar, ASiteSumIsNotRoundedBeforeTheFractions) {
+  // Na 0.6, Ca 0.37, K 0.03, Al 1.37, Si 2.63 on 8 oxygens: xNa = 0.6, so
+  // ln a(ab) = ln 0.6 = -0.5108256237659907. The formula holds Na as the
+  // double nearest 0.6 (0.59999999999999997780), Ca as 0.36999999999999994005
+  // and K as 0.02999999999999999889; Na + Ca + K = 1 - 8.3e-17. Divided by
+  // that sum, Na gives 0.6d (1 + 8.3e-17) = 0.60000000000000002775, below the
+  // midpoint 0.60000000000000003331 to the next double, so xNa is 0.6d again.
+  // Rounded first to the double 1 - 1.11e-16, the sum would give
+  // 0.60000000000000004441 and xNa one unit above 0.6d.
+  Run(kFsp, FromCations({{iNa, 0.6}, {iCa, 0.37}, {iK, 0.03}, {iAl, 1.37}, {iSi, 2.63}}));
+  ASSERT_EQ(S.Cat[iNa], 0.6);
+  ASSERT_EQ(S.Cat[iCa], 0.36999999999999994005);
+  ASSERT_EQ(S.Cat[iK], 0.02999999999999999889);
+  EXPECT_EQ(S.LnA[ab], std::log(0.6));
+}
+
 TEST_F(Feldspar, NoLargeCationsGivesNaNAsAlkaliFeldspar) {
   // s = 0: every A-site fraction is 0/0; Tc is NaN, so the second branch
   // runs with the alkali text, and nothing of the analysis is a number.

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace velm {
 
 namespace {
@@ -50,6 +52,11 @@ bool IsBlankOrLineEnd(int c) { return c == ' ' || c == '\t' || c == '\n' || c ==
 }  // namespace
 
 bool ParseDecimal(const std::string& s, double& v) {
+  return ConvertDecimal(s, v) == DecimalResult::Ok;
+}
+
+DecimalResult ConvertDecimal(const std::string& s, double& v) {
+  constexpr DecimalResult bad = DecimalResult::NotANumber;
   std::size_t i = 0, n = s.size();
   if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
@@ -58,20 +65,21 @@ bool ParseDecimal(const std::string& s, double& v) {
     ++i;
     while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++digits;
   }
-  if (digits == 0) return false;
+  if (digits == 0) return bad;
   if (i < n && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
     if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t exp = 0;
     while (i < n && s[i] >= '0' && s[i] <= '9') ++i, ++exp;
-    if (exp == 0) return false;
+    if (exp == 0) return bad;
   }
-  if (i != n) return false;
+  if (i != n) return bad;
   // from_chars does not take a leading "+"; it is locale-independent and
   // correctly rounded.
   const char* first = s.data() + (s[0] == '+' ? 1 : 0);
   auto r = std::from_chars(first, s.data() + n, v, std::chars_format::general);
-  return r.ec == std::errc{} && r.ptr == s.data() + n;
+  if (r.ec == std::errc::result_out_of_range) return DecimalResult::OutOfRange;
+  return r.ec == std::errc{} && r.ptr == s.data() + n ? DecimalResult::Ok : bad;
 }
 
 TextIn::~TextIn() {
@@ -82,6 +90,12 @@ void TextIn::Open(const std::string& path) {
   Close();
   f_ = std::fopen(path.c_str(), "rb");
   if (!f_) throw InOutError(OpenFailureText(errno, path));
+  // A folder opens like a file here but cannot be read.
+  struct stat info {};
+  if (fstat(fileno(f_), &info) == 0 && S_ISDIR(info.st_mode)) {
+    Close();
+    throw InOutError(OpenFailureText(EISDIR, path));
+  }
   name_ = path;
   line_ = 1;
 }
@@ -151,11 +165,13 @@ double TextIn::ReadReal() {
   }
   Unget(c);
   double v = 0;
-  if (!ParseDecimal(word, v)) {
+  const DecimalResult result = ConvertDecimal(word, v);
+  if (result != DecimalResult::Ok) {
     const std::string where = "line " + std::to_string(line_) + ": ";
     if (word.empty())
       throw InOutError(kInvalidInput, where + "the file ends where a number is due (is the end line \"*\" missing?)");
-    throw InOutError(kInvalidInput, where + "\"" + Printable(word) + "\" is not a number");
+    const char* what = result == DecimalResult::OutOfRange ? "\" is out of range" : "\" is not a number";
+    throw InOutError(kInvalidInput, where + "\"" + Printable(word) + what);
   }
   return v;
 }
@@ -167,7 +183,13 @@ TextOut::~TextOut() {
 void TextOut::Create(const std::string& path) {
   Close();
   f_ = std::fopen(path.c_str(), "wb");
-  if (!f_) throw InOutError(OpenFailureText(errno, path));
+  if (!f_) {
+    const int err = errno;
+    // A file to be created is not "not found": its folder is.
+    if (err == ENOENT || err == ENOTDIR)
+      throw InOutError("Folder not found, cannot create " + path);
+    throw InOutError(OpenFailureText(err, path));
+  }
   name_ = path;
 }
 

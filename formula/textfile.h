@@ -32,6 +32,11 @@ inline constexpr const char* kInvalidInput = "Invalid input";
 // The reading does not depend on the locale.
 bool ParseDecimal(const std::string& s, double& v);
 
+// The same, telling a word that is no number from a number beyond the
+// range of a double.
+enum class DecimalResult { Ok, NotANumber, OutOfRange };
+DecimalResult ConvertDecimal(const std::string& s, double& v);
+
 class TextIn {
  public:
   TextIn() = default;

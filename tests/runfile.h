@@ -5,6 +5,7 @@
 #include <string>
 
 #include "driver.h"
+#include "numfmt.h"
 #include "testutil.h"
 
 namespace velm::test {
@@ -15,6 +16,11 @@ struct RunOutputs {
 
 inline std::string DataPath(const std::string& name) {
   return std::string(VELM_TEST_DATA) + "/" + name;
+}
+
+// The end-member's name and activity cells of a report row.
+inline std::string ActivityCells(const std::string& name, const std::string& activity) {
+  return Pad(name, 11) + Pad(activity, 12);
 }
 
 // Runs the input file at P kbar and T degC into a temporary folder.

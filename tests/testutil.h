@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -33,6 +34,21 @@ class TempDir {
 
 inline void WriteFile(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::stringstream ss(text);
+  for (std::string line; std::getline(ss, line);) out.push_back(line);
+  return out;
+}
+
+// How often part stands in text (overlapping places counted).
+inline int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
 }
 
 inline std::string ReadFile(const std::string& path) {

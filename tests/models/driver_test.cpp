@@ -12,20 +12,10 @@
 namespace velm {
 namespace {
 
+using test::Lines;
+using test::Count;
+
 using test::RunText;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::stringstream ss(text);
-  for (std::string line; std::getline(ss, line);) out.push_back(line);
-  return out;
-}
-
-int Count(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
 
 const char* kHeader = "SiO2 TiO2 Al2O3 Cr2O3 Fe2O3 FeO MnO MgO CaO Na2O K2O\n";
 const char* kForsterite = "40.8 0 0 0 0 9.5 0.14 49.2 0.05 0 0\n";

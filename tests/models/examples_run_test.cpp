@@ -11,12 +11,7 @@
 namespace velm {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::stringstream ss(text);
-  for (std::string line; std::getline(ss, line);) out.push_back(line);
-  return out;
-}
+using test::Lines;
 
 TEST(ExampleRun, EveryGroupGetsItsBlockColumnAndPhasewiseLine) {
   const auto out = test::RunFile(std::string(VELM_SOURCE_DIR) + "/examples/analyses.txt");

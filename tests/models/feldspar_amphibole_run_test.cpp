@@ -13,19 +13,14 @@
 namespace velm {
 namespace {
 
+using test::Lines;
+
 // The report block of the analysis with this label, up to the next block.
 std::string Block(const std::string& report, const std::string& codeLine) {
   const auto at = report.find("\n" + codeLine + "\n");
   if (at == std::string::npos) return "";
   const auto end = report.find(std::string(80, '_'), at);
   return report.substr(at, end == std::string::npos ? std::string::npos : end - at);
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  std::stringstream ss(text);
-  for (std::string line; std::getline(ss, line);) out.push_back(line);
-  return out;
 }
 
 // Name in 11 and activity in 12, as a report row shows them; "-" cells when

@@ -13,16 +13,8 @@
 namespace velm {
 namespace {
 
-int Count(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
-// The end-member's name and activity cells of a report row.
-std::string ActivityCells(const std::string& name, const std::string& activity) {
-  return Pad(name, 11) + Pad(activity, 12);
-}
+using test::Count;
+using test::ActivityCells;
 
 TEST(MetapeliteCarbonateRun, ActivityCellsAndFluidLine) {
   const auto out = test::RunFile(test::DataPath("metapelite_carbonate.txt"));

@@ -14,16 +14,8 @@
 namespace velm {
 namespace {
 
-int Count(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-
-// The end-member's name and activity cells of a report row.
-std::string ActivityCells(const std::string& name, const std::string& activity) {
-  return Pad(name, 11) + Pad(activity, 12);
-}
+using test::Count;
+using test::ActivityCells;
 
 TEST(MicasEpidoteRun, ActivityCellsAndFluidLine) {
   // The ordering is bracketed in every pass: no pause on standard output.

@@ -49,7 +49,7 @@ void GarnetModel(RunState& S, doublevec& Wt, doublevec& LnA, doublevec& Cat,
   // ratio of their amounts (nothing to share when both are absent).
   // 1 - x enters the Mg product unrounded.
   const PairShare fe = ShareOf(c[iFe2], c[iMg]);
-  const ext notFe = (c[iFe2] == 0 && c[iMg] == 0) ? ext(fe.rest) : 1.0L - fe.x;
+  const ext notFe = fe.RestExt();
   const double xCa = double(ext(c[iCa]) / 3);
   const double fe3 = double(ext(c[iFe3]) / 2);
   const double xMn = double(ext(c[iMn]) / 3);

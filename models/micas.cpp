@@ -8,11 +8,6 @@ namespace velm {
 
 namespace {
 
-// 1 - x of a pair share, in extended precision for use inside a longer
-// expression. When both cations are absent the share and its rest are
-// both 0 (ShareOf), and so is this.
-ext RestOf(const PairShare& s) { return s.rest == 0 ? 0.0L : 1.0L - s.x; }
-
 ext Sq(double v) { return ext(v) * v; }
 
 }  // namespace
@@ -72,7 +67,7 @@ void MuscoviteModel(RunState& S, doublevec& Wt, doublevec& LnA, doublevec& Cat,
   // Fe share of the Fe-Mg octahedral cations.
   const PairShare fe = ShareOf(Fe2, Mg);
   const double x = fe.x;
-  const ext notX = RestOf(fe);
+  const ext notX = fe.RestExt();
   // T1: Al takes what Si leaves of four tetrahedra.
   const double xAlT1 = double(2 - ext(Si) / 2);
   const double xSiT1 = double(1 - ext(xAlT1));
@@ -173,7 +168,7 @@ void BiotiteModel(RunState& S, doublevec& Wt, doublevec& LnA, doublevec& Cat,
   // Fe share of the Fe-Mg octahedral cations.
   const PairShare fe = ShareOf(c[iFe2], c[iMg]);
   const double x = fe.x;
-  const ext notX = RestOf(fe);
+  const ext notX = fe.RestExt();
   // Fe3 and Ti go to M1 whole; T1 balances the charge of Fe3 and Al on M1.
   const double xFe3 = c[iFe3];
   const double xTi = c[iTi];

@@ -67,15 +67,13 @@ inline void FerricGuard(RunState& S, doublevec& Wt, doublevec& Cat, double sum, 
 struct PairShare {
   double x;     // a / (a + b)
   double rest;  // 1 - x
+  // 1 - x unrounded, for products that keep extended precision.
+  ext RestExt() const { return rest == 0 ? 0.0L : 1.0L - x; }
 };
 inline PairShare ShareOf(double a, double b) {
   if (a == 0 && b == 0) return {0.0, 0.0};
   const double x = double(ext(a) / (ext(a) + b));
   return {x, double(1.0L - x)};
 }
-
-// Cube, square and so on formed in extended precision, rounded once.
-inline double Pow2(ext v) { return double(v * v); }
-inline double Pow3(ext v) { return double(v * v * v); }
 
 }  // namespace velm

@@ -46,13 +46,17 @@ void DecimalsFor(double& v, std::int32_t& k) {
 
 namespace {
 
-// round(100 sd / a) in 6, or "-" when there is no finite percentage (an
-// activity that underflowed to 0, or a quotient beyond any integer).
+// round(100 sd / a) in 6, however many digits it has, or "-" when there is
+// no such integer: an activity that underflowed to 0, a quotient that is not
+// finite, or one beyond the 64-bit integers.
 std::string Percentage(double sd, ext activity) {
   const double hundredSd = 100 * sd;
   const ext q = ext(hundredSd) / activity;
-  if (activity == 0 || !(std::fabs(q) < 1e15L)) return Pad("-", 6);
-  return FmtInt(RoundHalfEven(q), 6);
+  if (activity == 0 || !(std::fabs(q) < 0x1p63L)) return Pad("-", 6);
+  // Just below 2^63 a half rounds to even, which can be 2^63 itself.
+  const ext rounded = std::nearbyint(q);
+  if (!(std::fabs(rounded) < 0x1p63L)) return Pad("-", 6);
+  return FmtInt(static_cast<std::int64_t>(rounded), 6);
 }
 
 }  // namespace

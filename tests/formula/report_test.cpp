@@ -127,6 +127,31 @@ TEST_F(Report, ActivitiesThatCannotBePrinted) {
   EXPECT_EQ(pwz.find("   a"), std::string::npos);
 }
 
+TEST_F(Report, PercentageOfAnyIntegerWidthAndDashBeyondIt) {
+  // Ideal activity 0.5 with sd 0.01 (two decimals and four), SiteMult 2.
+  // The model-error floor of activities this small is far below 0.01, so
+  // 100 sd is the double 1.0 in every row.
+  const char* names[] = {"", "a", "b", "c", "d"};
+  const double gammas[] = {0, 1e-16, 0x1p-62 * (1 + 0x1p-52), 0x1p-62, 1e-20};
+  for (int i = 1; i <= 4; ++i) {
+    S.EmName[i] = names[i];
+    act[i] = 0.5;
+    S.Gamma[i] = gammas[i];
+    S.AVar[i] = 1e-4;
+  }
+  Write(4);
+  // 1 / (0.5 * 1e-16): the double 1e-16 halved is 4.9999999999999998955e-17,
+  // whose reciprocal 2.00000000000000004e16 rounds to 2e16.
+  EXPECT_EQ(ActivityCells(1), "          a        0.00      0.010020000000000000000");
+  // 1 / 2^-63 (1 + 2^-52) = 2^63 - 2^11 + 2^-41..., which extended precision
+  // holds as 2^63 - 2048: the largest percentages still print whole, and
+  // like every item wider than its field they run into the cell before.
+  EXPECT_EQ(ActivityCells(2), "          b        0.00      0.01009223372036854773760");
+  // 2^63 itself, and 2e20, have no 64-bit integer.
+  EXPECT_EQ(ActivityCells(3), "          c        0.00      0.0100     -");
+  EXPECT_EQ(ActivityCells(4), "          d        0.00      0.0100     -");
+}
+
 TEST(DecimalsFor, TwoSignificantDigitsBelowOne) {
   auto decimals = [](double v) {
     std::int32_t k = -1;

@@ -88,8 +88,9 @@ void CordieriteModel(RunState& S, doublevec& Wt, doublevec& LnA, doublevec& Cat,
   const double xFe = double(ext(x) - ext(x) * xMn);
 
   // Proportions of the coefficients: the hydrous end-member takes its
-  // share of the Mg cordierite.
-  m.p[crd] = noMgFe ? 0.0 : double((((1.0L - h) - xMn) - x) + ext(x) * xMn);
+  // share of the Mg cordierite. Without Mg and Fe2 (x = 0) p[crd] is
+  // 1 - h - xMn, so the four proportions still sum to 1.
+  m.p[crd] = double((((1.0L - h) - xMn) - x) + ext(x) * xMn);
   m.p[fcrd] = xFe;
   m.p[mncrd] = xMn;
   m.p[hcrd] = h;

@@ -95,18 +95,19 @@ TEST_F(Cordierite, FerricEstimate) {
 }
 
 TEST_F(Cordierite, NoMgNoFe) {
-  // Mn 2 only: the Fe-Mg share is 0/0; xMg = xFe = 0, p = (0, 0, 1, h).
-  Run(kCd, FromCations({{iSi, 5}, {iAl, 4}, {iMn, 2}}));
-  EXPECT_NEAR(Activity(3), 1 - kH, 1e-10);
+  // Mn 1, Si 5.5, Al 4 (18 O): the Fe-Mg share is 0/0, so x = 0 and
+  // xMg = xFe = 0, xMn = 0.5; p = (1 - h - xMn, 0, xMn, h) sums to 1.
+  Run(kCd, FromCations({{iSi, 5.5}, {iAl, 4}, {iMn, 1}}));
+  EXPECT_NEAR(Activity(3), 0.25 * (1 - kH), 1e-10);
   EXPECT_EQ(S.LnA[1], -30.0);
   EXPECT_EQ(S.LnA[2], -30.0);
   EXPECT_EQ(S.LnA[4], -30.0);
-  // phi = (0, 0, 1, h)/(1 + h); mncrd: q = (0, 0, h, -h)/(1 + h),
-  // RT ln gamma = 6000 h^2/(1 + h)^2.
-  const double q = kH / (1 + kH);
-  EXPECT_NEAR(S.Gamma[3], GammaFromRTLn(6000 * q * q), 1e-9);
-  EXPECT_TRUE(std::isfinite(S.Gamma[1]));
-  EXPECT_TRUE(std::isfinite(S.Gamma[4]));
+  // phi = p. mncrd, q = (h - 0.5, 0, 0.5, -h):
+  //   -[3000(h - 0.5) - 3000h] = 1500, whatever h.
+  EXPECT_NEAR(S.Gamma[3], GammaFromRTLn(1500), 1e-10);
+  // fcrd, q = (h - 0.5, 1, -0.5, -h):
+  //   -[8000(h - 0.5) + 1500 - 3000h - 2000 - 9000h + 3000h] = 4500 + 1000h.
+  EXPECT_NEAR(S.Gamma[2], GammaFromRTLn(4500 + 1000 * kH), 1e-9);
 }
 
 }  // namespace

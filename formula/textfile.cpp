@@ -2,7 +2,11 @@
 
 #include <cerrno>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+
+#include <locale.h>
 
 #include <sys/stat.h>
 
@@ -78,7 +82,17 @@ DecimalResult ConvertDecimal(const std::string& s, double& v) {
   // correctly rounded.
   const char* first = s.data() + (s[0] == '+' ? 1 : 0);
   auto r = std::from_chars(first, s.data() + n, v, std::chars_format::general);
-  if (r.ec == std::errc::result_out_of_range) return DecimalResult::OutOfRange;
+  if (r.ec == std::errc::result_out_of_range) {
+    // from_chars refuses values below the normal range too; those are
+    // numbers all the same, read as the C library's conversion rounds them:
+    // a subnormal value or 0. Only values beyond the largest double are out
+    // of range.
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(0));
+    const double tiny = strtod_l(s.c_str(), nullptr, c);
+    if (!std::isfinite(tiny)) return DecimalResult::OutOfRange;
+    v = tiny;
+    return DecimalResult::Ok;
+  }
   return r.ec == std::errc{} && r.ptr == s.data() + n ? DecimalResult::Ok : bad;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "../testutil.h"
 #include "calcdata.h"
 #include "textfile.h"
@@ -162,6 +164,19 @@ TEST(TextIn, InvalidInputSaysWhereAndWhat) {
     EXPECT_EQ(e.detail(),
               "line 6: the file ends where a number is due (is the end line \"*\" missing?)");
   }
+}
+
+TEST(ConvertDecimal, BelowTheDoubleRangeIsANumberBeyondItIsNot) {
+  double v = -1;
+  EXPECT_EQ(ConvertDecimal("1e-400", v), DecimalResult::Ok);
+  EXPECT_EQ(v, 0.0);
+  EXPECT_EQ(ConvertDecimal("-1e-400", v), DecimalResult::Ok);
+  EXPECT_EQ(v, 0.0);
+  // 1e-320 / 2^-1074 = 2024.02: the nearest subnormal is 2024 * 2^-1074.
+  EXPECT_EQ(ConvertDecimal("1e-320", v), DecimalResult::Ok);
+  EXPECT_EQ(v, 2024 * std::numeric_limits<double>::denorm_min());
+  EXPECT_EQ(ConvertDecimal("1e400", v), DecimalResult::OutOfRange);
+  EXPECT_EQ(ConvertDecimal("-1e400", v), DecimalResult::OutOfRange);
 }
 
 TEST(TextIn, MissingFileIsReportedByName) {

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "../runfile.h"
 #include "../testutil.h"
 #include "driver.h"
 
@@ -103,6 +104,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"EmptyLineForCodeLine", kHeader + "ol a\n" + kOlivine + "\nol b\n" + kOlivine,
                  "Invalid input", "\"ol\" is not a number"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BadFiles, AValueBelowTheDoubleRangeIsZero) {
+  const std::string zero = kHeader + "ol a\n" + kOlivine + "*\n";
+  std::string tiny = zero;
+  tiny.replace(tiny.find("40.8 0"), 6, "40.8 1e-400");
+  const test::RunOutputs expected = test::RunText(zero), got = test::RunText(tiny);
+  EXPECT_EQ(got.report, expected.report);
+  EXPECT_EQ(got.table, expected.table);
+  EXPECT_EQ(got.pwz, expected.pwz);
+}
 
 TEST(BadFiles, AFolderAsInput) {
   test::TempDir dir;

@@ -3,6 +3,9 @@
 // their values jittered), runs it through the calculation to files and
 // prints analyses per second and the peak resident memory.
 //   driver_bench [N] [example-file]
+// With "long-lines" it times the splitting of a 4 MB line of short words
+// and a whole run whose code line is as long as a line may be.
+//   driver_bench long-lines
 #include <sys/resource.h>
 
 #include <chrono>
@@ -15,6 +18,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "reader.h"
 
 namespace {
 
@@ -55,9 +59,41 @@ long PeakKiB() {
   return u.ru_maxrss;
 }
 
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Lines of short words cost time in proportion to their length.
+int LongLines() {
+  std::string line;
+  while (line.size() < 4000000) line += "ab ";
+  velm::stringvec words{};
+  std::int32_t n = 0;
+  auto start = std::chrono::steady_clock::now();
+  velm::SplitWords(line, words, n);
+  std::printf("split a line of %zu characters into %d words in %.3f s\n", line.size(), n,
+              SecondsSince(start));
+
+  auto dir = std::filesystem::temp_directory_path() / "velm-bench";
+  std::filesystem::create_directories(dir);
+  const std::string input = (dir / "long.txt").string();
+  std::string code = "ol";
+  while (code.size() + 3 <= velm::kMaxLineLength) code += " ab";
+  std::ofstream(input) << "SiO2 TiO2 Al2O3 Cr2O3 Fe2O3 FeO MnO MgO CaO Na2O K2O\n"
+                       << code << "\n40.8 0 0 0 0 9.5 0.14 49.2 0.05 0 0\n*\n";
+  velm::RunState S;
+  start = std::chrono::steady_clock::now();
+  velm::CalculateFile(S, input, (dir / "long").string(), 6, 550);
+  std::printf("ran a file with a code line of %zu characters in %.3f s; peak memory %ld KiB\n",
+              code.size(), SecondsSince(start), PeakKiB());
+  std::filesystem::remove_all(dir);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "long-lines") return LongLines();
   const long n = argc > 1 ? std::stol(argv[1]) : 20000;
   std::string header = "SiO2 TiO2 Al2O3 Cr2O3 Fe2O3 FeO MnO MgO CaO Na2O K2O";
   const std::vector<Analysis> base = argc > 2 ? ReadExamples(argv[2], header) : DefaultAnalyses();
@@ -90,8 +126,7 @@ int main(int argc, char** argv) {
   velm::RunState S;
   const auto start = std::chrono::steady_clock::now();
   velm::CalculateFile(S, input, (dir / "analyses").string(), 6, 550);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = SecondsSince(start);
   std::printf("%ld analyses in %.3f s: %.0f analyses per second; peak memory %ld KiB\n", n,
               seconds, n / seconds, PeakKiB());
   std::filesystem::remove_all(dir);

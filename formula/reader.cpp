@@ -28,23 +28,21 @@ char FirstSeparator(const std::string& s) {
 }
 
 void SplitWords(std::string line, stringvec& words, std::int32_t& n) {
-  StripSeparators(line);
+  // Each word runs from a non-separator to the next separator; runs of
+  // separators and separators at either end count for nothing. One pass
+  // over the line, so a long line costs time in proportion to its length.
   n = 0;
-  while (!line.empty()) {
+  const std::size_t end = line.size();
+  std::size_t at = 0;
+  for (;;) {
+    while (at < end && IsSeparator(line[at])) ++at;
+    if (at == end) break;
+    std::size_t stop = at;
+    while (stop < end && !IsSeparator(line[stop])) ++stop;
     ++n;
-    char c = FirstSeparator(line);
-    std::string word;
-    if (IsSeparator(c)) {
-      std::size_t at = line.find(c);
-      word = line.substr(0, at);
-      line.erase(0, at + 1);
-    } else {
-      word = std::move(line);
-      line.clear();
-    }
-    StripSeparators(line);
     // A line of more than 25 words: the words beyond the 25th have no slot.
-    if (n <= kSlots) words[n] = std::move(word);
+    if (n <= kSlots) words[n].assign(line, at, stop - at);
+    at = stop;
   }
 }
 

@@ -112,6 +112,29 @@ void TextIn::Open(const std::string& path) {
   }
   name_ = path;
   line_ = 1;
+  column_ = 0;
+  nAhead_ = 0;
+  SkipByteOrderMark();
+}
+
+void TextIn::SkipByteOrderMark() {
+  // Spreadsheets and some editors start UTF-8 text with EF BB BF; without
+  // this the first header word would name no oxide and its column would be
+  // dropped without a word. UTF-16 text ("Unicode text") cannot be read as
+  // an analysis file at all.
+  int read[3];
+  int n = 0;
+  auto next = [&] { return read[n++] = Get(); };
+  const int c = next();
+  if (c == 0xEF && next() == 0xBB && next() == 0xBF) {
+    column_ = 0;
+    return;
+  }
+  if ((c == 0xFF || c == 0xFE) && next() == (c == 0xFF ? 0xFE : 0xFF)) {
+    Close();
+    throw InOutError(kUtf16Text, name_);
+  }
+  while (n > 0) Unget(read[--n]);
 }
 
 void TextIn::Close() {
@@ -124,13 +147,28 @@ void TextIn::CheckRead() {
 }
 
 int TextIn::Get() {
-  int c = std::getc(f_);
-  if (c == EOF) CheckRead();
+  int c;
+  if (nAhead_ > 0) {
+    c = ahead_[--nAhead_];
+  } else {
+    c = std::getc(f_);
+    if (c == EOF) CheckRead();
+  }
+  if (c != '\n' && c != '\r' && c != EOF && ++column_ > kMaxLineLength)
+    throw InOutError(kInvalidInput, "line " + std::to_string(line_) + ": the line is longer than " +
+                                        std::to_string(kMaxLineLength) + " characters");
   return c;
 }
 
 void TextIn::Unget(int c) {
-  if (c != EOF) std::ungetc(c, f_);
+  if (c == EOF) return;
+  if (c != '\n' && c != '\r') --column_;
+  ahead_[nAhead_++] = c;
+}
+
+void TextIn::LineEnded() {
+  ++line_;
+  column_ = 0;
 }
 
 bool TextIn::AtEnd() {
@@ -145,13 +183,13 @@ std::string TextIn::ReadLine() {
     int c = Get();
     if (c == EOF) break;
     if (c == '\n') {
-      ++line_;
+      LineEnded();
       break;
     }
     if (c == '\r') {
+      LineEnded();
       int d = Get();
       if (d != '\n') Unget(d);
-      ++line_;
       break;
     }
     line.push_back(static_cast<char>(c));
@@ -164,11 +202,11 @@ void TextIn::SkipLine() { ReadLine(); }
 double TextIn::ReadReal() {
   int c = Get();
   while (c != EOF && IsBlankOrLineEnd(c)) {
-    if (c == '\n') ++line_;
+    if (c == '\n') LineEnded();
     if (c == '\r') {
+      LineEnded();
       int d = Get();
       if (d != '\n') Unget(d);
-      ++line_;
     }
     c = Get();
   }

@@ -23,8 +23,17 @@ class InOutError : public std::runtime_error {
   std::string detail_;
 };
 
-// The text of a failed read of a number.
+// The text of a failed read of a number, and of a line too long to be one
+// of an analysis file.
 inline constexpr const char* kInvalidInput = "Invalid input";
+
+// The longest line an analysis file may hold, in characters (line end not
+// counted). It bounds the memory a run takes whatever file is picked.
+inline constexpr long kMaxLineLength = 1048576;
+
+// A file written as UTF-16 text (it starts with a UTF-16 byte-order mark).
+inline constexpr const char* kUtf16Text =
+    "The file is UTF-16 text: save it as plain text (UTF-8)";
 
 // A number as analyses and the window's boxes are written: an optional sign,
 // digits with at most one "." as the decimal point, an optional exponent, and
@@ -44,6 +53,8 @@ class TextIn {
   TextIn& operator=(const TextIn&) = delete;
   ~TextIn();
 
+  // A UTF-8 byte-order mark at the start of the file is skipped; a file
+  // that starts with a UTF-16 one is refused.
   void Open(const std::string& path);
   bool IsOpen() const { return f_ != nullptr; }
   void Close();
@@ -63,6 +74,9 @@ class TextIn {
 
   bool AtEnd();
 
+  // Every read refuses a line longer than kMaxLineLength with "Invalid
+  // input", before it has stored more than that.
+
   // Number of the line the next character belongs to, from 1.
   long LineNumber() const { return line_; }
 
@@ -70,10 +84,17 @@ class TextIn {
   int Get();
   void Unget(int c);
   void CheckRead();
+  void LineEnded();
+  void SkipByteOrderMark();
 
   std::FILE* f_ = nullptr;
   std::string name_;
   long line_ = 1;
+  // Characters of the current line read so far, its line end not counted.
+  long column_ = 0;
+  // Bytes read ahead and given back, the next one last.
+  int ahead_[4] = {};
+  int nAhead_ = 0;
 };
 
 class TextOut {

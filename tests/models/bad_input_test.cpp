@@ -101,6 +101,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "", "ol w1\n"},
         BadInput{"MissingEndLine", kHeader + "ol a\n" + kOlivine, "Invalid input",
                  "(is the end line \"*\" missing?)"},
+        // A label as long as a line may be, and one character more.
+        BadInput{"LongestLine", kHeader + "ol " + std::string(kMaxLineLength - 3, 'x') + "\n" +
+                                    kOlivine + "*\n",
+                 "", "\nol xxxxxxxx"},
+        BadInput{"TooLongLine", kHeader + "ol " + std::string(kMaxLineLength - 2, 'x') + "\n" +
+                                    kOlivine + "*\n",
+                 "Invalid input", "line 2: the line is longer than 1048576 characters"},
         BadInput{"EmptyLineForCodeLine", kHeader + "ol a\n" + kOlivine + "\nol b\n" + kOlivine,
                  "Invalid input", "\"ol\" is not a number"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -113,6 +120,46 @@ TEST(BadFiles, AValueBelowTheDoubleRangeIsZero) {
   EXPECT_EQ(got.report, expected.report);
   EXPECT_EQ(got.table, expected.table);
   EXPECT_EQ(got.pwz, expected.pwz);
+}
+
+TEST(BadFiles, AUtf8ByteOrderMarkIsSkipped) {
+  const std::string plain = test::ReadFile(test::DataPath("olivine.txt"));
+  const test::RunOutputs expected = test::RunText(plain),
+                         got = test::RunText("\xEF\xBB\xBF" + plain);
+  EXPECT_EQ(got.report, expected.report);
+  EXPECT_EQ(got.table, expected.table);
+  EXPECT_EQ(got.pwz, expected.pwz);
+}
+
+TEST(BadFiles, Utf16TextIsRefusedBeforeAnyOutput) {
+  // "SiO2" in UTF-16, little- and big-endian, each after its byte-order mark.
+  for (const std::string& bytes : {std::string("\xFF\xFES\0i\0O\0" "2\0", 10),
+                                  std::string("\xFE\xFF\0S\0i\0O\0" "2", 10)}) {
+    test::TempDir dir;
+    test::WriteFile(dir / "in.txt", bytes);
+    RunState S;
+    try {
+      CalculateFile(S, dir / "in.txt", dir / "out", 6, 550);
+      ADD_FAILURE() << "UTF-16 text was read";
+    } catch (const InOutError& e) {
+      EXPECT_STREQ(e.what(), "The file is UTF-16 text: save it as plain text (UTF-8)");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "out_o.txt"));
+    EXPECT_FALSE(S.InFile.IsOpen());
+  }
+}
+
+TEST(BadFiles, AFileWithoutLineEndsEndsAtTheLineLimit) {
+  // /dev/zero picked by mistake: one endless line of NUL bytes.
+  test::TempDir dir;
+  RunState S;
+  try {
+    CalculateFile(S, "/dev/zero", dir / "out", 6, 550);
+    FAIL();
+  } catch (const InOutError& e) {
+    EXPECT_STREQ(e.what(), "Invalid input");
+    EXPECT_EQ(e.detail(), "line 1: the line is longer than 1048576 characters");
+  }
 }
 
 TEST(BadFiles, AFolderAsInput) {

@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <clocale>
 
+#include "stdstreams.h"
 #include "velm.h"
 
 int main(int argc, char** argv) {
+  // Before the display connection takes the lowest free descriptor.
+  velm::OpenClosedStandardStreams();
   QApplication app(argc, argv);
   // QApplication hands the user's locale to the C library; no number the
   // program reads or writes may follow it.

@@ -5,8 +5,9 @@ namespace velm {
 std::string OutputBase(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  const std::size_t dot = path.find('.', nameStart);
-  if (dot == std::string::npos) return path;
+  // The last dot, so that grt.1.txt and grt.2.txt keep apart.
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string::npos || dot < nameStart) return path;
   std::string base = path;
   base.erase(dot, 4);
   return base;

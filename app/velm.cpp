@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
@@ -173,19 +174,24 @@ void TForm1::BuildLayout() {
 
   EditP = new QLineEdit(Bevel1);
   EditP->setObjectName("EditP");
-  EditP->setGeometry(408, 13, 24, 22);
+  // Both boxes hold five characters ("612.5", "-10.5") whole in the
+  // desktop's usual fonts; in a narrower one the text stays scrolled to its
+  // end, and 12.5 reads "2.5".
+  EditP->setGeometry(408, 13, 44, 22);
+  EditP->installEventFilter(this);
 
   Label3 = new QLabel("T C", Bevel1);
   Label3->setObjectName("Label3");
-  SideLabel(*Label3, 440);
+  SideLabel(*Label3, 458);
 
   EditT = new QLineEdit(Bevel1);
   EditT->setObjectName("EditT");
-  EditT->setGeometry(472, 13, 32, 22);
+  EditT->setGeometry(482, 13, 44, 22);
+  EditT->installEventFilter(this);
 
   SaveAs = new QPushButton("Save As", Bevel1);
   SaveAs->setObjectName("SaveAs");
-  SaveAs->setGeometry(512, 13, 75, 20);
+  SaveAs->setGeometry(530, 13, 75, 20);
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
@@ -269,6 +275,18 @@ void TForm1::SaveAsClick() {
 }
 
 void TForm1::ExitClick() { close(); }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // Once the user moves on, a box too narrow for its text shows the text's
+  // beginning rather than its end. Switching to another window or opening
+  // a menu keeps the cursor where the typing stopped.
+  if (event->type() == QEvent::FocusOut && (watched == EditP || watched == EditT)) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+      static_cast<QLineEdit*>(watched)->setCursorPosition(0);
+  }
+  return QWidget::eventFilter(watched, event);
+}
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
   // Run is the default button: Return presses it from anywhere in the

@@ -62,6 +62,7 @@ class TForm1 : public QWidget {
   const QString& StartDir() const { return StartDir_; }
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -5,27 +5,30 @@
 namespace velm {
 namespace {
 
-TEST(OutputBase, DropsTheExtensionOfTheFileName) {
-  EXPECT_EQ(OutputBase("/data/analyses.txt"), "/data/analyses");
-}
-
-TEST(OutputBase, LeavesADotInAFolderNameAlone) {
-  EXPECT_EQ(OutputBase("/data/run.2024/analyses.txt"), "/data/run.2024/analyses");
-  EXPECT_EQ(OutputBase("/data/run.2024/analyses"), "/data/run.2024/analyses");
-}
-
-TEST(OutputBase, KeepsANameWithoutADot) {
-  EXPECT_EQ(OutputBase("/data/analyses"), "/data/analyses");
-  EXPECT_EQ(OutputBase("analyses"), "analyses");
-}
-
-TEST(OutputBase, DeletesFourCharactersFromTheFirstDot) {
-  // Short extensions end the deletion at the end of the name; longer or
-  // repeated ones lose four characters only.
-  EXPECT_EQ(OutputBase("/data/a.tx"), "/data/a");
-  EXPECT_EQ(OutputBase("/data/a."), "/data/a");
-  EXPECT_EQ(OutputBase("/data/a.text"), "/data/at");
-  EXPECT_EQ(OutputBase("/data/a.b.txt"), "/data/axt");
+TEST(OutputBase, DeletesFourCharactersFromTheLastDotOfTheFileName) {
+  const struct {
+    const char* path;
+    const char* base;
+  } cases[] = {
+      {"/data/analyses.txt", "/data/analyses"},
+      {"analyses.txt", "analyses"},
+      // Several dots: only the extension goes, so the names keep apart.
+      {"/data/grt.1.txt", "/data/grt.1"},
+      {"/data/grt.2.txt", "/data/grt.2"},
+      {"/data/2024.05.grt.txt", "/data/2024.05.grt"},
+      // No dot in the file's own name, whatever the folders hold.
+      {"/data/analyses", "/data/analyses"},
+      {"analyses", "analyses"},
+      {"/data/run.2024/analyses", "/data/run.2024/analyses"},
+      {"/data/run.2024/analyses.txt", "/data/run.2024/analyses"},
+      // A short extension ends the deletion at the end of the name; a long
+      // one loses four characters only.
+      {"/data/a.tx", "/data/a"},
+      {"/data/a.", "/data/a"},
+      {"/data/a.text", "/data/at"},
+      {"/data/a.b.text", "/data/a.bt"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(OutputBase(c.path), c.base) << c.path;
 }
 
 TEST(StartDirFor, AnOrdinaryFolderGetsItsSlash) {

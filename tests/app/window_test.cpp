@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <filesystem>
 #include <memory>
@@ -80,7 +82,39 @@ TEST_F(Window, StartsWithItsCaptionBoxesAndSize) {
   EXPECT_EQ(EditT()->text(), "550");
   EXPECT_EQ(form->size(), QSize(609, 407));
   EXPECT_EQ(Find<QLabel>("Label1")->text(), "Velm 62");
-  EXPECT_TRUE(QFontInfo(Memo()->font()).fixedPitch());
+
+  // The report's columns line up when every character it uses has one
+  // advance; a monospace family need not declare fixed pitch for that.
+  const QFontMetrics memo(Memo()->font());
+  const int width = memo.horizontalAdvance('0');
+  for (QChar c : QString("0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ .-_%"))
+    EXPECT_EQ(memo.horizontalAdvance(c), width) << "'" << QString(c).toStdString() << "'";
+}
+
+// The width a box gives its text: the style's contents rectangle less the
+// text margins, the line edit's own 2-pixel margins and a pixel for the cursor.
+int TextRoom(const QLineEdit& box) {
+  QStyleOptionFrame opt;
+  opt.initFrom(&box);
+  opt.lineWidth = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, &box);
+  const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &opt, &box);
+  return contents.marginsRemoved(box.textMargins()).width() - 2 * 2 - 1;
+}
+
+TEST_F(Window, BothBoxesShowFiveCharactersWhole) {
+  for (QLineEdit* box : {EditP(), EditT()})
+    for (const char* text : {"12.5", "612.5", "-10.5"})
+      EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(text), TextRoom(*box)) << text;
+}
+
+TEST_F(Window, ABoxShowsTheBeginningOfItsTextOnceFocusLeaves) {
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  EditT()->setFocus();
+  QTest::keyClicks(EditT(), ".12345");  // typing goes on at the end
+  EXPECT_EQ(EditT()->cursorPosition(), 9);
+  QTest::keyClick(EditT(), Qt::Key_Tab);
+  EXPECT_EQ(EditT()->cursorPosition(), 0);
 }
 
 // P 6 kbar and T 550 degC; the expected files were derived independently of
@@ -261,7 +295,7 @@ TEST_F(Window, TheReportGrowsWithTheWindow) {
   EXPECT_EQ(memo.width(), 900);
   EXPECT_EQ(memo.top(), 49);
   // The top strip stays as it is.
-  EXPECT_EQ(Find<QPushButton>("SaveAs")->geometry(), QRect(512, 13, 75, 20));
+  EXPECT_EQ(Find<QPushButton>("SaveAs")->geometry(), QRect(530, 13, 75, 20));
 }
 
 }  // namespace

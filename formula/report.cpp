@@ -52,10 +52,10 @@ namespace {
 std::string Percentage(double sd, ext activity) {
   const double hundredSd = 100 * sd;
   const ext q = ext(hundredSd) / activity;
-  if (activity == 0 || !(std::fabs(q) < 0x1p63L)) return Pad("-", 6);
-  // Just below 2^63 a half rounds to even, which can be 2^63 itself.
+  // The test is on the rounded value: just below 2^63 a half rounds to
+  // even, which can be 2^63 itself.
   const ext rounded = std::nearbyint(q);
-  if (!(std::fabs(rounded) < 0x1p63L)) return Pad("-", 6);
+  if (activity == 0 || !(std::fabs(rounded) < 0x1p63L)) return Pad("-", 6);
   return FmtInt(static_cast<std::int64_t>(rounded), 6);
 }
 

@@ -12,8 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringDecoder>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -47,11 +50,44 @@ double BoxValue(const QLineEdit& box, const char* what) {
   return v;
 }
 
-QString ReadReport(const QString& path) {
+// The report as text. Sample labels are copied byte for byte from the
+// analysis file, which may be in an 8-bit code page; a report that is not
+// valid UTF-8 is read one byte to one Latin-1 character, so no byte turns
+// into a replacement mark and Save As can write every byte back.
+QString ReadReport(const QString& path, bool& latin1) {
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) throw InOutError("Cannot read the report: " + LocalPath(path));
-  return QString::fromUtf8(f.readAll());
+  const QByteArray bytes = f.readAll();
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  QString text = utf8(bytes);
+  latin1 = utf8.hasError();
+  return latin1 ? QString::fromLatin1(bytes) : text;
 }
+
+// The text in the encoding it was read in; an edit that Latin-1 cannot hold
+// turns the whole text to UTF-8, so nothing typed is lost.
+QByteArray Encoded(const QString& text, bool latin1) {
+  if (latin1 && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; }))
+    return text.toLatin1();
+  return text.toUtf8();
+}
+
+// A push button that outlines itself in a dark border while it has the
+// keyboard focus, so the focus shows on a coloured face too.
+class FocusMarkedButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+};
 
 QFont MemoFont() {
   QFont font("Monaco");
@@ -114,6 +150,9 @@ TForm1::TForm1(std::unique_ptr<WindowDialogs> dialogs, QWidget* parent)
   connect(EditP, &QLineEdit::textChanged, this, &TForm1::EditPChange);
   EditP->setText("6");
   EditT->setText("550");
+  // The P box has the first focus; its text is selected, as after Tab, so
+  // typing at start-up replaces it.
+  EditP->selectAll();
 }
 
 TForm1::~TForm1() = default;
@@ -129,7 +168,7 @@ void TForm1::BuildLayout() {
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setFixedHeight(49);
 
-  Run = new QPushButton("Run", Bevel1);
+  Run = new FocusMarkedButton("Run", Bevel1);
   Run->setObjectName("Run");
   Run->setGeometry(8, 13, 75, 20);
   Run->setDefault(true);
@@ -241,7 +280,7 @@ void TForm1::RunClick() {
     const std::string in = LocalPath(chosen);
     CalculateFile(S, in, OutputBase(in), p, t);
     const QString report = FromLocalPath(S.OutName);
-    Memo1->setPlainText(ReadReport(report));
+    Memo1->setPlainText(ReadReport(report, ReportLatin1_));
     setWindowTitle("Velm 2 - " + QFileInfo(report).fileName());
     SaveName_ = report;
   });
@@ -261,10 +300,13 @@ void TForm1::SaveAsClick() {
   Guarded([this] {
     const QString name = Dialogs_->SaveFileName(this, SaveName_);
     if (name.isEmpty()) return;
-    QString text = Memo1->toPlainText();
+    // The raw text keeps no-break spaces as they are; only the breaks
+    // between lines become line ends.
+    QString text = Memo1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, '\n');
     // Every line of the saved file ends with a line end, the last included.
     if (!text.isEmpty() && !text.endsWith('\n')) text += '\n';
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = Encoded(text, ReportLatin1_);
     TextOut f;
     f.Create(LocalPath(name));
     f.Write(std::string_view(bytes.constData(), std::size_t(bytes.size())));

@@ -89,6 +89,9 @@ class TForm1 : public QWidget {
   // The save dialog's file name: the report after a run, then the last name
   // saved under.
   QString SaveName_;
+  // Whether the report shown was read as Latin-1 (it was not valid UTF-8);
+  // Save As writes it back the same way.
+  bool ReportLatin1_ = false;
   RunState S;
 };
 

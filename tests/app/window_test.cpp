@@ -143,6 +143,25 @@ TEST_F(Window, RunWritesTheThreeFilesAndShowsTheReport) {
   form->grab().save(QString(VELM_TEST_OUTPUT) + "/window.png");
 }
 
+TEST_F(Window, TypingAtStartUpReplacesThePressure) {
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  ASSERT_EQ(QApplication::focusWidget(), EditP());
+  QTest::keyClicks(QApplication::focusWidget(), "12");
+  EXPECT_EQ(EditP()->text(), "12");
+  EXPECT_EQ(form->State().P, 12.0);
+}
+
+TEST_F(Window, RunShowsWhenItHasTheFocus) {
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  auto* run = Find<QPushButton>("Run");
+  const QImage unfocused = run->grab().toImage();
+  run->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(run->hasFocus());
+  EXPECT_NE(run->grab().toImage(), unfocused);
+}
+
 TEST_F(Window, ReturnPressesRunButNotInTheReport) {
   QTest::keyClick(EditP(), Qt::Key_Return);
   EXPECT_EQ(dialogs->opened, 1);
@@ -239,6 +258,38 @@ TEST_F(Window, SaveAsWritesTheEditedReport) {
   Click("SaveAs");
   EXPECT_EQ(ReadFile(dir / "kept.txt"), "one line\n");
   EXPECT_EQ(form->windowTitle(), "Velm 62 - kept.txt");
+}
+
+// Labels in an 8-bit code page (é as E9, µ as B5, a no-break space A0) or in
+// UTF-8 (C3 A9, C2 A0) come back from an unedited Save As byte for byte.
+TEST_F(Window, SaveAsKeepsTheBytesOfTheLabels) {
+  const std::string olivine = ReadFile(DataPath("olivine.txt"));
+  dialogs->openAnswer = QString::fromStdString(dir / "labels.txt");
+  dialogs->saveAnswer = QString::fromStdString(dir / "saved.txt");
+  auto runWithLabel = [&](const std::string& label) {
+    std::string analyses = olivine;
+    analyses.replace(analyses.find("fa-rich"), 7, label);
+    test::WriteFile(dir / "labels.txt", analyses);
+    Click("Run");
+    EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("\n").toStdString();
+    const std::string report = ReadFile(dir / "labels_o.txt");
+    EXPECT_NE(report.find("ol " + label), std::string::npos);
+    return report;
+  };
+  for (const std::string label : {"\xE9t\xE9\xA0\xB5m", "\xC3\xA9t\xC3\xA9\xC2\xA0"}) {
+    const std::string report = runWithLabel(label);
+    Click("SaveAs");
+    EXPECT_EQ(ReadFile(dir / "saved.txt"), report) << label;
+  }
+
+  // An edit Latin-1 cannot hold turns the whole saved text to UTF-8.
+  runWithLabel("\xE9");
+  Memo()->moveCursor(QTextCursor::End);
+  Memo()->insertPlainText(QString::fromUtf8("\u20AC"));
+  Click("SaveAs");
+  const std::string saved = ReadFile(dir / "saved.txt");
+  EXPECT_NE(saved.find("ol \xC3\xA9\n"), std::string::npos);
+  EXPECT_EQ(saved.substr(saved.size() - 4), "\xE2\x82\xAC\n");
 }
 
 int OpenFiles() {
